@@ -90,29 +90,24 @@ constexpr std::string_view kTail[] = {
     "",
 };
 
-static_assert(std::size(kHead) == 14 && std::size(kTail) == 61,
-              "link.ini has exactly 76 lines");
+static_assert(std::size(kHead) == 14 && std::size(kTail) == 61, "link.ini has exactly 76 lines");
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-void AppendLine(std::string& text, std::string_view line)
-{
-    text.append(line);
-    text.append(kLineEnd);
+void AppendLine(std::string& text, std::string_view line) {
+  text.append(line);
+  text.append(kLineEnd);
 }
 
-} // namespace
+}  // namespace
 
-std::string ComposeLinkIni(std::string_view linkerPath)
-{
-    std::string text;
-    text.reserve(4096 + linkerPath.size());
-    for (std::string_view line : kHead)
-        AppendLine(text, line);
-    text.append("linker=\"");
-    text.append(linkerPath);
-    AppendLine(text, "\"");
-    for (std::string_view line : kTail)
-        AppendLine(text, line);
-    return text;
+std::string ComposeLinkIni(std::string_view linkerPath) {
+  std::string text;
+  text.reserve(4096 + linkerPath.size());
+  for (std::string_view line : kHead) AppendLine(text, line);
+  text.append("linker=\"");
+  text.append(linkerPath);
+  AppendLine(text, "\"");
+  for (std::string_view line : kTail) AppendLine(text, line);
+  return text;
 }

@@ -11,17 +11,16 @@ namespace {
 #define SHALLOW "\x9c\x5c"
 
 struct CommandCase {
-    const char* Name;
-    std::string Command;
-    std::string Path;
+  const char* Name;
+  std::string Command;
+  std::string Path;
 };
 
 const std::string kLongPath = "C:\\" + std::string(1200, 'a') + "\\ide.exe";
 
 const CommandCase kCommandCases[] = {
     {"QuotedWithQuotedArgument", "\"C:\\IDE\\ide.exe\" \"%1\"", "C:\\IDE\\ide.exe"},
-    {"QuotedWithSpaces", "\"C:\\Program Files\\IDE\\ide.exe\" \"%1\"",
-     "C:\\Program Files\\IDE\\ide.exe"},
+    {"QuotedWithSpaces", "\"C:\\Program Files\\IDE\\ide.exe\" \"%1\"", "C:\\Program Files\\IDE\\ide.exe"},
     {"QuotedAlone", "\"C:\\IDE\\ide.exe\"", "C:\\IDE\\ide.exe"},
     {"EmptyQuotes", "\"\" \"%1\"", ""},
     {"UnquotedWithBlank", "C:\\IDE\\ide.exe %1", "C:\\IDE\\ide.exe"},
@@ -44,25 +43,19 @@ const CommandCase kCommandCases[] = {
     {"LongUnquoted", kLongPath + " %1", kLongPath},
 };
 
-void PrintTo(const CommandCase& c, std::ostream* os)
-{
-    *os << c.Name;
-}
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.Name; }
 
 class ExtractProgramPathTest : public testing::TestWithParam<CommandCase> {};
 
-TEST_P(ExtractProgramPathTest, YieldsPath)
-{
-    EXPECT_EQ(ExtractProgramPath(GetParam().Command), GetParam().Path);
-}
+TEST_P(ExtractProgramPathTest, YieldsPath) { EXPECT_EQ(ExtractProgramPath(GetParam().Command), GetParam().Path); }
 
 INSTANTIATE_TEST_SUITE_P(Commands, ExtractProgramPathTest, testing::ValuesIn(kCommandCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 struct DirectoryCase {
-    const char* Name;
-    std::string Path;
-    std::string Directory;
+  const char* Name;
+  std::string Path;
+  std::string Directory;
 };
 
 const DirectoryCase kDirectoryCases[] = {
@@ -81,30 +74,23 @@ const DirectoryCase kDirectoryCases[] = {
     {"Long", kLongPath, kLongPath.substr(0, kLongPath.size() - 7)},
 };
 
-void PrintTo(const DirectoryCase& c, std::ostream* os)
-{
-    *os << c.Name;
-}
+void PrintTo(const DirectoryCase& c, std::ostream* os) { *os << c.Name; }
 
 class DirectoryOfPathTest : public testing::TestWithParam<DirectoryCase> {};
 
-TEST_P(DirectoryOfPathTest, YieldsDirectory)
-{
-    EXPECT_EQ(DirectoryOfPath(GetParam().Path), GetParam().Directory);
-}
+TEST_P(DirectoryOfPathTest, YieldsDirectory) { EXPECT_EQ(DirectoryOfPath(GetParam().Path), GetParam().Directory); }
 
 INSTANTIATE_TEST_SUITE_P(Paths, DirectoryOfPathTest, testing::ValuesIn(kDirectoryCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(FindByteGbkTest, SearchesFromPositionAndPastTheEnd)
-{
-    const std::string text = "a\"b\x81\"c\"";
-    EXPECT_EQ(FindByteGbk(text, '"'), 1u);
-    EXPECT_EQ(FindByteGbk(text, '"', 2), 6u);
-    EXPECT_EQ(FindByteGbk(text, '"', text.size()), std::string::npos);
-    EXPECT_EQ(FindByteGbk(text, '"', text.size() + 5), std::string::npos);
-    EXPECT_EQ(FindLastByteGbk(text, '"'), 6u);
-    EXPECT_EQ(FindLastByteGbk("\x81\"", '"'), std::string::npos);
+TEST(FindByteGbkTest, SearchesFromPositionAndPastTheEnd) {
+  const std::string text = "a\"b\x81\"c\"";
+  EXPECT_EQ(FindByteGbk(text, '"'), 1u);
+  EXPECT_EQ(FindByteGbk(text, '"', 2), 6u);
+  EXPECT_EQ(FindByteGbk(text, '"', text.size()), std::string::npos);
+  EXPECT_EQ(FindByteGbk(text, '"', text.size() + 5), std::string::npos);
+  EXPECT_EQ(FindLastByteGbk(text, '"'), 6u);
+  EXPECT_EQ(FindLastByteGbk("\x81\"", '"'), std::string::npos);
 }
 
-} // namespace
+}  // namespace
