@@ -31,7 +31,7 @@ fi
 
 echo "== tests under Wine"
 source scripts/wine-env.sh 2>/dev/null
-wine_prefix_ready
+wine_prefix_ready test
 wine_display_ready
 trap wine_shutdown EXIT
 wine_keep_alive

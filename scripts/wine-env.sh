@@ -14,11 +14,18 @@ WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 
-# Creates the prefix once; later calls only check that the font setting is there.
+# Creates the prefix once; later calls only look at its stamp. With the argument "test",
+# windows are left unmanaged by the X window manager: under a bare Xvfb there is none, and
+# Wine would wait two seconds for it at every destruction of a resizable window.
 wine_prefix_ready() {
-  local stamp="$WINEPREFIX/.morvane-ready"
+  local kind=${1:-app}
+  local stamp="$WINEPREFIX/.morvane-ready-$kind"
   [ -f "$stamp" ] && return 0
   mkdir -p "$WINEPREFIX"
+  # Two runs must never build the same prefix at once.
+  exec {lock}>"$WINEPREFIX.lock"
+  flock "$lock"
+  if [ -f "$stamp" ]; then flock -u "$lock"; exec {lock}>&-; return 0; fi
   echo "wine: creating prefix $WINEPREFIX (first time takes ~15 s)" >&2
   "$WINE64" wineboot -i >/dev/null 2>&1 || true
   "$WINESERVER" -w
@@ -27,11 +34,18 @@ wine_prefix_ready() {
   [ -n "$font" ] || { echo "wine: font 'WenQuanYi Micro Hei' missing (fonts-wqy-microhei)" >&2; return 1; }
   "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /t REG_SZ /d "$font" /f >/dev/null 2>&1
   "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /t REG_SZ /d "$font" /f >/dev/null 2>&1
+  if [ "$kind" = test ]; then
+    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    # A crashing test ends at once instead of waiting in the debugger.
+    "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f >/dev/null 2>&1
+  fi
   "$WINESERVER" -w
   "$WINE64" reg query 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' >/dev/null 2>&1 \
     || { echo "wine: could not set the font replacement" >&2; return 1; }
   "$WINESERVER" -w
   touch "$stamp"
+  flock -u "$lock"
+  exec {lock}>&-
 }
 
 # Makes sure DISPLAY names a running X server; starts Xvfb when there is none.

@@ -1,0 +1,4 @@
+// Window property operations.
+#include "ui/window/window_properties.h"
+
+void LayoutCaptionButtons(SkinWindow&, int) {}
