@@ -204,6 +204,19 @@ TEST(DrawingPrimitives, FillRectLeavesTheLastColumnAndRow) {
   EXPECT_EQ(Hex(translucent.Pixel(1, 1)), "80808080");
 }
 
+TEST(DrawingPrimitives, SurfacesOfEitherOrientationReadBackTheSame) {
+  for (auto orientation : {TestSurface::Orientation::TopDown, TestSurface::Orientation::BottomUp}) {
+    TestSurface surface(6, 5, SmoothingModeNone, orientation);
+    draw::FillRect(surface.Graphics(), RectF{1, 0, 2, 2}, kOpaqueRed);
+    draw::FillRect(surface.Graphics(), RectF{4, 4, 2, 2}, kOpaqueGreen);
+    EXPECT_EQ(Hex(surface.Pixel(1, 0)), "FFFF0000");
+    EXPECT_EQ(Hex(surface.Pixel(4, 4)), "FF00FF00");
+    EXPECT_EQ(surface.CountDrawn(0, 0, 6, 5), 2);
+    surface.Clear(0x80FFFFFF);
+    EXPECT_EQ(Hex(surface.Pixel(5, 0)), "80808080");
+  }
+}
+
 TEST(DrawingPrimitives, GradientRunsOverTheWholeRectangleInItsDirection) {
   constexpr int kSize = 12;
   for (int direction : {draw::GradientVertical, draw::GradientHorizontal}) {
