@@ -27,16 +27,15 @@ class GraphicsRecorder {
       current_->Blends.push_back({target, x, y, w, h, blend.SourceConstantAlpha});
       return AlphaBlend(target, x, y, w, h, source, sx, sy, sw, sh, blend);
     };
-    UpdateLayeredWindowCall = [](HWND window, HDC dst, POINT* position, SIZE* size, HDC source, POINT* origin,
-                                 COLORREF key, BLENDFUNCTION* blend, DWORD flags) -> BOOL {
-      current_->Updates.push_back(source);
-      if (current_->OnUpdate) current_->OnUpdate(source, size ? *size : SIZE{});
-      return UpdateLayeredWindow(window, dst, position, size, source, origin, key, blend, flags);
+    UpdateLayeredWindowCall = [](HWND window, const UPDATELAYEREDWINDOWINFO* info) -> BOOL {
+      current_->Updates.push_back(info->hdcSrc);
+      if (current_->OnUpdate) current_->OnUpdate(info->hdcSrc, info->psize ? *info->psize : SIZE{});
+      return UpdateLayeredWindowIndirect(window, info);
     };
   }
   ~GraphicsRecorder() {
     AlphaBlendCall = AlphaBlend;
-    UpdateLayeredWindowCall = UpdateLayeredWindow;
+    UpdateLayeredWindowCall = UpdateLayeredWindowIndirect;
     current_ = nullptr;
   }
   std::vector<int> AlphasInto(HDC target) const {

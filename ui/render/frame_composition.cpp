@@ -135,21 +135,29 @@ void RedrawRect(int windowIndex, const RectF& rect, int present, int restoreBack
     return;
   }
   CopyRect(record.PresentSurface.Dc, record.FrameSurface.Dc, r);
+  // Inside the border zone the whole margin ring may have changed; elsewhere only R did.
+  const RECT dirty{r.Left, r.Top, r.Right, r.Bottom};
   PresentLayered(record.Hwnd, record.PresentSurface.Dc, record.WindowRect.right - record.WindowRect.left,
-                 record.WindowRect.bottom - record.WindowRect.top);
+                 record.WindowRect.bottom - record.WindowRect.top, TouchesBorderZone(windowIndex, rect) ? nullptr : &dirty);
+}
+
+bool TouchesBorderZone(int windowIndex, const RectF& rect) {
+  const WindowRecord& record = RecordOf(windowIndex);
+  const float m = static_cast<float>(FrameMarginOf(record.Hwnd));
+  const float W = static_cast<float>(record.WindowRect.right - record.WindowRect.left);
+  const float H = static_cast<float>(record.WindowRect.bottom - record.WindowRect.top);
+  return FloatLess(rect.X, m + 3) || FloatLess(rect.Y, m + 3) || FloatGreater(rect.X + rect.Width, W - 3 - m) ||
+         FloatGreater(rect.Y + rect.Height, H - 3 - m);
 }
 
 void DrawFrameEdges(int windowIndex, const RectF& rect, int redrawEdges) {
   SkinWindow* skin = SkinOf(windowIndex);
   if (!skin || skin->FrameStyle == 1) return;
+  if (!TouchesBorderZone(windowIndex, rect)) return;
   WindowRecord& record = RecordOf(windowIndex);
   const float m = static_cast<float>(FrameMarginOf(record.Hwnd));
   const float W = static_cast<float>(record.WindowRect.right - record.WindowRect.left);
   const float H = static_cast<float>(record.WindowRect.bottom - record.WindowRect.top);
-  const bool inBorderZone = FloatLess(rect.X, m + 3) || FloatLess(rect.Y, m + 3) ||
-                            FloatGreater(rect.X + rect.Width, W - 3 - m) ||
-                            FloatGreater(rect.Y + rect.Height, H - 3 - m);
-  if (!inBorderZone) return;
   GpGraphics* graphics = record.FrameSurface.Graphics;
   if (redrawEdges != 0) {
     draw::SetClipRect(graphics, rect, CombineModeReplace);

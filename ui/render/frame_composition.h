@@ -20,6 +20,9 @@ void DrawShadow(GpGraphics* graphics, const RectF& rect, int frameStyle, std::ui
 // Starts or restarts a window timer; the interval defaults to DefaultTimerInterval.
 UINT_PTR StartTimer(HWND window, UINT_PTR timerId, std::optional<UINT> interval = std::nullopt);
 
+// True when `rect` reaches within margin + 3 pixels of a window edge, where the border
+// and the shadow ring lie.
+bool TouchesBorderZone(int windowIndex, const RectF& rect);
 // The frame margin: 0 for a maximised window, else 5.
 int FrameMarginOf(HWND window);
 // Sends every visible control that overlaps the window its paint message, drawing into

@@ -8,7 +8,7 @@
 #include "ui/window/window_model.h"
 
 AlphaBlendFunction AlphaBlendCall = AlphaBlend;
-UpdateLayeredFunction UpdateLayeredWindowCall = UpdateLayeredWindow;
+UpdateLayeredFunction UpdateLayeredWindowCall = UpdateLayeredWindowIndirect;
 
 namespace {
 
@@ -275,11 +275,19 @@ void PaintFromFrame(HWND window, HDC frameDc) {
   EndPaint(window, &paint);
 }
 
-void PresentLayered(HWND window, HDC source, int width, int height) {
+void PresentLayered(HWND window, HDC source, int width, int height, const RECT* dirty) {
   SIZE size{width, height};
   POINT origin{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  UpdateLayeredWindowCall(window, nullptr, nullptr, &size, source, &origin, 0, &blend, ULW_ALPHA);
+  UPDATELAYEREDWINDOWINFO info{};
+  info.cbSize = sizeof info;
+  info.psize = &size;
+  info.hdcSrc = source;
+  info.pptSrc = &origin;
+  info.pblend = &blend;
+  info.dwFlags = ULW_ALPHA;
+  info.prcDirty = dirty;
+  UpdateLayeredWindowCall(window, &info);
 }
 
 void PlayCloseEffect(int windowIndex, int effect) {
