@@ -28,12 +28,15 @@ std::size_t FindLastByteGbk(std::string_view text, char ch) {
 
 std::string ExtractProgramPath(std::string_view command) {
   const std::size_t open = FindByteGbk(command, '"');
-  if (open != std::string_view::npos) {
+  const std::size_t blank = FindByteGbk(command, ' ');
+  // A program path written without quotes ends at its first blank, even when a quoted
+  // argument follows ("C:\IDE\e.exe "%1""): the quotes belong to the argument then.
+  const bool unquotedProgram = blank != std::string_view::npos && blank > 0 && blank < open;
+  if (open != std::string_view::npos && !unquotedProgram) {
     const std::size_t close = FindByteGbk(command, '"', open + 1);
     if (close == std::string_view::npos) return {};
     return std::string(command.substr(open + 1, close - open - 1));
   }
-  const std::size_t blank = FindByteGbk(command, ' ');
   return std::string(command.substr(0, blank));
 }
 

@@ -174,6 +174,7 @@ const CommandRow kCommandRows[] = {
      RepairOutcome::Repaired},
     {"UnquotedWithBlank", "IDE\\", "ide.exe", REG_SZ, "<ide>ide.exe %1", true, RepairOutcome::Repaired},
     {"UnquotedWithoutBlank", "IDE\\", "ide.exe", REG_SZ, "<ide>ide.exe", true, RepairOutcome::Repaired},
+    {"UnquotedThenQuotedArgument", "IDE\\", "ide.exe", REG_SZ, "<ide>ide.exe \"%1\"", true, RepairOutcome::Repaired},
     {"UnquotedPathWithSpacesIsCut", "Program Files\\IDE\\", "ide.exe", REG_SZ, "<ide>ide.exe %1", true,
      RepairOutcome::NotInstalled},
     {"UnclosedQuote", "IDE\\", "ide.exe", REG_SZ, "\"<ide>ide.exe %1", true, RepairOutcome::NotInstalled},

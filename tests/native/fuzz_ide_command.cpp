@@ -36,7 +36,9 @@ std::size_t ReferenceFind(std::string_view text, const std::vector<bool>& isTrai
 std::string ReferencePath(std::string_view command) {
   const std::vector<bool> isTrail = TrailMask(command);
   const std::size_t q = ReferenceFind(command, isTrail, '"', 0);
-  if (q != std::string_view::npos) {
+  const std::size_t firstBlank = ReferenceFind(command, isTrail, ' ', 0);
+  const bool programBeforeQuote = firstBlank != std::string_view::npos && firstBlank > 0 && firstBlank < q;
+  if (q != std::string_view::npos && !programBeforeQuote) {
     const std::size_t r = ReferenceFind(command, isTrail, '"', q + 1);
     return r == std::string_view::npos ? std::string() : std::string(command.substr(q + 1, r - q - 1));
   }

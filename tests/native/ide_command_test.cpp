@@ -27,7 +27,9 @@ const CommandCase kCommandCases[] = {
     {"UnquotedWithoutBlank", "C:\\IDE\\ide.exe", "C:\\IDE\\ide.exe"},
     {"LeadingBlank", " C:\\IDE\\ide.exe", ""},
     // The first quote decides the form, even after an unquoted program path.
-    {"UnquotedThenQuotedArgument", "C:\\IDE\\ide.exe \"%1\"", "%1"},
+    {"UnquotedThenQuotedArgument", "C:\\IDE\\ide.exe \"%1\"", "C:\\IDE\\ide.exe"},
+    {"UnquotedSpacesPathThenQuotedArgument", "C:\\Program Files\\IDE\\ide.exe \"%1\"", "C:\\Program"},
+    {"LeadingBlankThenQuotedPath", " \"C:\\IDE\\ide.exe\" \"%1\"", "C:\\IDE\\ide.exe"},
     {"UnclosedQuote", "\"C:\\Program Files\\IDE\\ide.exe %1", ""},
     {"Empty", "", ""},
     {"TrailBackslashQuoted", "\"C:\\" SHALLOW "\\ide.exe\" \"%1\"", "C:\\" SHALLOW "\\ide.exe"},
