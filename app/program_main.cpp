@@ -7,6 +7,7 @@
 #include "res/resource_ids.h"
 #include "ui/engine/engine_globals.h"
 #include "ui/engine/engine_startup.h"
+#include "ui/window/window_model.h"
 
 namespace {
 
@@ -37,10 +38,14 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }  // namespace
 
 void ConstructGlobals() {
+  MainSkin = std::make_unique<SkinWindow>();
+  MessageBoxSkin = std::make_unique<SkinWindow>();
+  WindowTable.clear();
   CaptionButtonSprite = std::make_unique<GdipImage>();
 }
 
 void ReleaseGlobals() {
+  MainSkin.reset();
   IdeDirectory.clear();
   IdeDirectory.shrink_to_fit();
   LinkerPath.clear();
@@ -49,6 +54,9 @@ void ReleaseGlobals() {
   LinkIniPath.shrink_to_fit();
   BackgroundPicture.clear();
   BackgroundPicture.shrink_to_fit();
+  MessageBoxSkin.reset();
+  // Frees the records only; a window still registered there is not detached.
+  WindowTable.clear();
   CaptionButtonSprite.reset();
 }
 

@@ -39,6 +39,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 else
   wine_display_ready
   trap wine_shutdown EXIT
+  xsetroot -solid '#cfd6de' 2>/dev/null || true  # a light desktop shows the drop shadow
   echo "== running Morvane headless on Xvfb $DISPLAY"
   "$WINE64" "$EXE" &
   app=$!

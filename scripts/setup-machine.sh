@@ -17,7 +17,7 @@ PACKAGES=(
   googletest libgtest-dev
   g++ clang libclang-rt-14-dev
   wine wine64
-  xvfb xauth x11-utils xdotool
+  xvfb xauth x11-utils x11-xserver-utils xdotool
   fonts-wqy-microhei
   locales
   imagemagick

@@ -5,7 +5,10 @@
 
 #include <string>
 
+#include "app/app_globals.h"
 #include "app/program_main.h"
+#include "tests/support/test_support.h"
+#include "ui/window/window_model.h"
 
 namespace {
 
@@ -72,12 +75,23 @@ TEST(Program, ExecutableCarriesIconPicturesVersionAndManifest) {
   FreeLibrary(exe);
 }
 
-TEST(Program, MainWindowCarriesTheProgramIcon) {
+TEST(Program, MainWindowIsSkinnedAndCarriesTheProgramIcon) {
+  EnsureEngineStarted();
+  ConstructGlobals();
   HWND window = CreateMainWindow();
   ASSERT_NE(window, nullptr);
+  EXPECT_EQ(MainWindowHandle, window);
   EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0);
   EXPECT_NE(GetClassLongPtrA(window, GCLP_HICONSM), 0);
+  EXPECT_EQ(GetPropA(window, "addr_wnd"), MainSkin.get());
+  EXPECT_EQ(MainSkin->CaptionFlags, 87);
+  EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+  EXPECT_FALSE(GetWindowLongPtrA(window, GWL_STYLE) & WS_THICKFRAME);
+  EXPECT_EQ(MainSkin->BackgroundImage.Width(), 317);
   DestroyWindow(window);
+  EXPECT_TRUE(WindowTable.empty());
+  ReleaseGlobals();
+  EXPECT_EQ(MainSkin, nullptr);
 }
 
 TEST(Program, ShowsItsMainWindowAndExitsCleanlyWhenClosed) {
