@@ -19,7 +19,7 @@ PACKAGES=(
   wine wine64
   xvfb xauth x11-utils x11-xserver-utils xdotool
   fonts-wqy-microhei
-  locales
+  locales fontconfig file
   imagemagick
 )
 
