@@ -315,3 +315,32 @@ TEST_F(WindowProcTest, WipesMoveTheirEdgeAndKeepTheirFirstLine) {
     EXPECT_EQ(recorder.Blends[0].Alpha, 255);
   }
 }
+
+TEST_F(WindowProcTest, DoubleClickOnTheCaptionStripTogglesMaximise) {
+  struct Row {
+    int y;
+    DWORD style;
+    bool toggles;
+  };
+  for (const Row& row : {Row{24, WS_POPUP | WS_MAXIMIZEBOX, true}, Row{25, WS_POPUP | WS_MAXIMIZEBOX, false},
+                         Row{10, WS_POPUP, false}}) {
+    SCOPED_TRACE(row.y);
+    SkinWindow skin;
+    TestHostWindow host(289, 206, row.style);
+    skin.Create(host, {.FixedSize = 1});
+    // The toggle enters the system's caption-drag loop twice; a button release ends each.
+    auto doubleClick = [&] {
+      PostMessageA(host, WM_LBUTTONUP, 0, MAKELPARAM(100, row.y));
+      PostMessageA(host, WM_LBUTTONUP, 0, MAKELPARAM(100, row.y));
+      SendMessageA(host, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, row.y));
+    };
+    doubleClick();
+    PumpMessages();
+    EXPECT_EQ(IsZoomed(host) != FALSE, row.toggles);
+    if (row.toggles) {
+      doubleClick();
+      PumpMessages();
+      EXPECT_FALSE(IsZoomed(host)) << "a second double click restores";
+    }
+  }
+}

@@ -101,7 +101,12 @@ int GdiObjectCount() {
   struct Entry {
     std::uint8_t Bytes[sizeof(void*) == 8 ? 24 : 16];
   };
-  const PEB* peb = NtCurrentTeb()->ProcessEnvironmentBlock;
+  using QueryProcess = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+  auto query = reinterpret_cast<QueryProcess>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return -1;
+  const PEB* peb = basic.PebBaseAddress;
   const auto* table = *reinterpret_cast<const Entry* const*>(reinterpret_cast<const std::uint8_t*>(peb) +
                                                              (sizeof(void*) == 8 ? 0xF8 : 0x94));
   if (!table) return -1;
