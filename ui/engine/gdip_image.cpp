@@ -16,6 +16,12 @@ GUID TimeDimension() {
 }
 
 constexpr PROPID kFrameDelayTag = 0x5100;
+
+template <typename Image>
+void DisposeImage(Image*& image) {
+  if (image) GdipDisposeImage(image);
+  image = nullptr;
+}
 constexpr WORD kTypeLong = 4;
 constexpr WORD kTypeSLong = 9;
 
@@ -75,23 +81,11 @@ void GdipImage::CopyFrom(const GdipImage& other) {
 }
 
 void GdipImage::Dispose() {
-  if (StreamMemory) {
-    // The image may still read from the block: it goes first.
-    if (Handle) {
-      GdipDisposeImage(Handle);
-      Handle = nullptr;
-    }
-    GlobalFree(StreamMemory);
-    StreamMemory = nullptr;
-  }
-  if (Handle) {
-    GdipDisposeImage(Handle);
-    Handle = nullptr;
-  }
-  if (PixelOwner) {
-    GdipDisposeImage(PixelOwner);
-    PixelOwner = nullptr;
-  }
+  // The image may still read from the stream memory: it goes first.
+  DisposeImage(Handle);
+  if (StreamMemory) GlobalFree(StreamMemory);
+  StreamMemory = nullptr;
+  DisposeImage(PixelOwner);
 }
 
 GpImage* GdipImage::LoadFromMemory(std::span<const std::uint8_t> bytes) {
@@ -110,10 +104,7 @@ GpImage* GdipImage::LoadFromMemory(std::span<const std::uint8_t> bytes) {
     }
   }
   if (!loaded) {
-    if (Handle) {
-      GdipDisposeImage(Handle);
-      Handle = nullptr;
-    }
+    DisposeImage(Handle);
     GlobalFree(StreamMemory);
     StreamMemory = nullptr;
   }
@@ -192,14 +183,8 @@ GpImage* GdipImage::LoadFromIcon(HICON icon) {
   if (copy) DeleteObject(copy);
 
   if (!softEdge) {
-    if (Handle) {
-      GdipDisposeImage(Handle);
-      Handle = nullptr;
-    }
-    if (PixelOwner) {
-      GdipDisposeImage(PixelOwner);
-      PixelOwner = nullptr;
-    }
+    DisposeImage(Handle);
+    DisposeImage(PixelOwner);
     fromIcon();
   }
   return Handle;
