@@ -227,5 +227,7 @@ TEST_F(FrameTest, SkinningTwoHundredWindowsLeaksNoGdiObject) {
   const int before = GdiObjectCount();
   ASSERT_GT(before, 0);
   for (int i = 0; i < 200; ++i) cycle();
-  EXPECT_EQ(GdiObjectCount(), before);
+  // One object lost per window would add 200; the system may still fill a cache or two
+  // of its own on the way.
+  EXPECT_LE(GdiObjectCount() - before, 8);
 }
