@@ -1,5 +1,9 @@
 #include "ui/engine/engine_startup.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "res/resource_ids.h"
 #include "ui/engine/embedded_resource.h"
 #include "ui/engine/engine_globals.h"
@@ -27,6 +31,10 @@ void EngineInitialise(int gdiplusVersion) {
   CaptionButtonSprite->LoadFromMemory(EmbeddedResourceBytes(IDR_CAPTION_SPRITE_PNG));
 
   RegisterSkinClass(PassThroughWindowProc);
+
+  // The tooltip windows of skinned windows are common controls.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
 }
 
 int ReadOsMajorVersion() {
