@@ -141,23 +141,42 @@ void RedrawRect(int windowIndex, const RectF& rect, int present, int restoreBack
                  record.WindowRect.bottom - record.WindowRect.top, TouchesBorderZone(windowIndex, rect) ? nullptr : &dirty);
 }
 
+namespace {
+
+// The frame margin and the window's size, as the frame edges use them.
+struct FrameExtent {
+  float Margin;
+  float Width;
+  float Height;
+};
+
+FrameExtent FrameExtentOf(const WindowRecord& record) {
+  return {static_cast<float>(FrameMarginOf(record.Hwnd)),
+          static_cast<float>(record.WindowRect.right - record.WindowRect.left),
+          static_cast<float>(record.WindowRect.bottom - record.WindowRect.top)};
+}
+
+bool InBorderZone(const FrameExtent& e, const RectF& rect) {
+  return FloatLess(rect.X, e.Margin + 3) || FloatLess(rect.Y, e.Margin + 3) ||
+         FloatGreater(rect.X + rect.Width, e.Width - 3 - e.Margin) ||
+         FloatGreater(rect.Y + rect.Height, e.Height - 3 - e.Margin);
+}
+
+}  // namespace
+
 bool TouchesBorderZone(int windowIndex, const RectF& rect) {
-  const WindowRecord& record = RecordOf(windowIndex);
-  const float m = static_cast<float>(FrameMarginOf(record.Hwnd));
-  const float W = static_cast<float>(record.WindowRect.right - record.WindowRect.left);
-  const float H = static_cast<float>(record.WindowRect.bottom - record.WindowRect.top);
-  return FloatLess(rect.X, m + 3) || FloatLess(rect.Y, m + 3) || FloatGreater(rect.X + rect.Width, W - 3 - m) ||
-         FloatGreater(rect.Y + rect.Height, H - 3 - m);
+  return InBorderZone(FrameExtentOf(RecordOf(windowIndex)), rect);
 }
 
 void DrawFrameEdges(int windowIndex, const RectF& rect, int redrawEdges) {
   SkinWindow* skin = SkinOf(windowIndex);
   if (!skin || skin->FrameStyle == 1) return;
-  if (!TouchesBorderZone(windowIndex, rect)) return;
   WindowRecord& record = RecordOf(windowIndex);
-  const float m = static_cast<float>(FrameMarginOf(record.Hwnd));
-  const float W = static_cast<float>(record.WindowRect.right - record.WindowRect.left);
-  const float H = static_cast<float>(record.WindowRect.bottom - record.WindowRect.top);
+  const FrameExtent extent = FrameExtentOf(record);
+  if (!InBorderZone(extent, rect)) return;
+  const float m = extent.Margin;
+  const float W = extent.Width;
+  const float H = extent.Height;
   GpGraphics* graphics = record.FrameSurface.Graphics;
   if (redrawEdges != 0) {
     draw::SetClipRect(graphics, rect, CombineModeReplace);

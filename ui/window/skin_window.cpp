@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/render/colour.h"
+#include "ui/render/background.h"
 #include "ui/render/frame_composition.h"
 #include "ui/window/window_model.h"
 
@@ -29,9 +29,7 @@ HWND SkinWindow::Create(HWND window, const SkinOptions& options) {
   if (options.ThemeColour) {
     themeColour = *options.ThemeColour;
   } else {
-    const int x = static_cast<int>(0.85 * BackgroundImage.Width());
-    const int y = static_cast<int>(0.85 * BackgroundImage.Height());
-    themeColour = ArgbToColorRef(BackgroundImage.GetPixel(x, y)).Colour;
+    themeColour = PictureThemeColour(*this);
   }
 
   int captionFlags = options.CaptionFlags.value_or(0);

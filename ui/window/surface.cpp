@@ -25,23 +25,28 @@ void Surface::Open(HDC reference, int width, int height) {
   CreateSurface(width, height, *this);
 }
 
+namespace {
+
+// Deletes the graphics, puts the DC's old bitmap back and deletes the surface's bitmap.
+void FreeBitmap(HDC dc, HBITMAP& bitmap, HBITMAP& oldBitmap, GpGraphics*& graphics) {
+  if (graphics) GdipDeleteGraphics(graphics);
+  if (dc && oldBitmap) SelectObject(dc, oldBitmap);
+  if (bitmap) DeleteObject(bitmap);
+  graphics = nullptr;
+  oldBitmap = nullptr;
+  bitmap = nullptr;
+}
+
+}  // namespace
+
 void Surface::Release() {
-  if (Graphics) GdipDeleteGraphics(Graphics);
-  if (Dc && OldBitmap) SelectObject(Dc, OldBitmap);
-  if (Bitmap) DeleteObject(Bitmap);
+  FreeBitmap(Dc, Bitmap, OldBitmap, Graphics);
   if (Dc) DeleteDC(Dc);
-  Graphics = nullptr;
-  OldBitmap = nullptr;
-  Bitmap = nullptr;
   Dc = nullptr;
 }
 
 void CreateSurface(int width, int height, HDC dc, HBITMAP& bitmap, HBITMAP& oldBitmap, GpGraphics*& graphics) {
-  if (graphics) GdipDeleteGraphics(graphics);
-  if (oldBitmap) SelectObject(dc, oldBitmap);
-  if (bitmap) DeleteObject(bitmap);
-  graphics = nullptr;
-  oldBitmap = nullptr;
+  FreeBitmap(dc, bitmap, oldBitmap, graphics);
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
